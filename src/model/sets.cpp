@@ -27,12 +27,17 @@ struct StartBounds {
 };
 
 // Some number of steps leads from the first-start window to p, and some number from p
-// into the last-start window. Division truncates toward zero, as in the interval tests
-// of the original formulas.
+// into the last-start window. Division truncates toward zero; for p in A-..B that gives
+// the same verdict as floor division.
 bool IsAdmissible(const StartBounds& s, Int64 p) {
   const bool front = (p - s.aMinus) / s.tMin >= (p - s.aPlus + s.tMax - 1) / s.tMax;
   const bool back = (s.b - p) / s.tMin >= (s.bMinus - p + s.tMax - 1) / s.tMax;
   return front && back;
+}
+
+// The least start a second (or any later) fragment can have: the left end of OmegaFree(2).
+Int64 LeastSecondStart(const SeriesModel& m) {
+  return std::max(Int64{m.A_minus} + m.T_min, m.B_minus - (Int64{m.M_max} - 2) * m.T_max);
 }
 
 }  // namespace
@@ -69,15 +74,6 @@ bool SeriesModel::GammaFree(int p, int k, int& left, int& right) const {
   return StoreInterval(std::max(Int64{leftOm}, Int64{p} - T_max),
                        std::min(Int64{rightOm}, Int64{p} - T_min), left, right);
 }
-
-namespace {
-
-// The least start a second (or any later) fragment can have: the left end of OmegaFree(2).
-Int64 LeastSecondStart(const SeriesModel& m) {
-  return std::max(Int64{m.A_minus} + m.T_min, m.B_minus - (Int64{m.M_max} - 2) * m.T_max);
-}
-
-}  // namespace
 
 bool SeriesModel::FirstOnlyRange(int& lo, int& hi) const {
   return StoreInterval(A_minus, std::min(LeastSecondStart(*this) - 1, Int64{A_plus}), lo, hi);
