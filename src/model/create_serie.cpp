@@ -39,7 +39,7 @@ std::vector<int> DrawSeriesEnds(int M, int L) {
 
 }  // namespace
 
-bool SeriesModel::Generate(const Alphabet& letters) {
+bool SeriesModel::Generate(const Alphabet& alphabet) {
   const int L = word->length;
   unobservable.starts.assign(M_max + 1, 0);
   if (!unobservable.DrawCount(*this, L)) return false;
@@ -49,14 +49,14 @@ bool SeriesModel::Generate(const Alphabet& letters) {
   unobservable.seriesEnds = DrawSeriesEnds(M, L);
   unobservable.length = N;
   unobservable.count = M;
-  unobservable.Synthesize(letters, *word);
+  unobservable.Synthesize(alphabet, *word);
   return true;
 }
 
 bool FragmentSequence::DrawCount(SeriesModel& model, int L) {
-  if (L > model.M_max) return false;
-  const int lo = std::max(model.M_min, L);  // every letter needs a fragment of its own
-  if (lo > model.M_max) return false;     // no count fits: nothing to draw from
+  // Every letter needs a fragment of its own; with no count left there is nothing to draw.
+  const int lo = std::max(model.M_min, L);
+  if (lo > model.M_max) return false;
   model.M = static_cast<int>(lo + DrawBelow(Int64{model.M_max} - lo + 1));
   DrawStarts(model);
   return true;
