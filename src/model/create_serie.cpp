@@ -13,8 +13,6 @@
 namespace tesselo {
 namespace {
 
-using Int64 = std::int64_t;
-
 // A draw reduced modulo a positive bound that may exceed the 32-bit range.
 Int64 DrawBelow(Int64 bound) { return random_source::Draw() % bound; }
 

@@ -7,11 +7,13 @@
 // distances for long custom series, and noise samples at very high noise levels.
 namespace tesselo {
 
+using Int64 = std::int64_t;
+
 inline constexpr int kIntMax = std::numeric_limits<int>::max();
 inline constexpr int kIntMin = std::numeric_limits<int>::min();
 
 // The 64-bit value brought back into the 32-bit range, saturating at its ends.
-constexpr int SaturateToInt(std::int64_t value) {
+constexpr int SaturateToInt(Int64 value) {
   if (value > kIntMax) return kIntMax;
   if (value < kIntMin) return kIntMin;
   return static_cast<int>(value);
@@ -26,8 +28,8 @@ inline int TruncateToInt(double value) {
 }
 
 // Floor division for a positive divisor (the exact quotient rounded toward minus infinity).
-constexpr std::int64_t FloorDiv(std::int64_t numerator, std::int64_t divisor) {
-  const std::int64_t quotient = numerator / divisor;
+constexpr Int64 FloorDiv(Int64 numerator, Int64 divisor) {
+  const Int64 quotient = numerator / divisor;
   return (numerator % divisor != 0 && numerator < 0) ? quotient - 1 : quotient;
 }
 

@@ -13,8 +13,6 @@
 namespace tesselo {
 namespace {
 
-using Int64 = std::int64_t;
-
 // Writes an interval computed in 64 bits and tells whether it holds any position.
 bool StoreInterval(Int64 lo, Int64 hi, int& left, int& right) {
   left = SaturateToInt(lo);
