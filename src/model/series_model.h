@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "model/alphabet.h"
+#include "model/int_math.h"
 #include "model/sequence.h"
 #include "model/word.h"
 
@@ -62,6 +63,26 @@ struct SeriesModel {
   // the unobservable sequence. Returns false when the drawn count has no admissible last
   // start.
   bool Generate(const Alphabet& alphabet);
+
+  // Estimation. Letter costs and costs are 64-bit; a cost of INT64_MAX means that no
+  // placement exists. Each operation throws EstimationMemoryError, leaving `estimation` and
+  // `word` as they were, when its tables would exceed the estimation memory budget or memory
+  // runs out.
+
+  // Places the current word as exactly M fragments in `observable`; writes the placement
+  // to `estimation` and returns its cost. Expects the word to have at most M letters.
+  Int64 PlaceKnownCount(const Alphabet& alphabet);
+
+  // Places the current word in `observable` choosing the number of fragments as well;
+  // writes the placement to `estimation` and returns its cost.
+  Int64 DividePattern(const Alphabet& alphabet);
+
+  // Places every word of `words` that can fit (with exactly M fragments when `known` is 1,
+  // any number when 0) and returns the number of the one of least cost, the earlier on
+  // equal costs; `estimation` receives its placement. Returns 0, and leaves `estimation`
+  // with no fragment, when no word fits. The pattern word (PatNum) is the current word
+  // afterwards.
+  int FindWord(const Alphabet& alphabet, int known);
 };
 
 // The one model of the process.

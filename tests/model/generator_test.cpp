@@ -8,20 +8,12 @@
 #include "model/int_math.h"
 #include "model/random_source.h"
 #include "model/series_model.h"
+#include "support/experiment_setup.h"
 
 namespace tesselo {
 namespace {
 
-// The alphabet as at program start, built once from the random source's initial state.
-const Alphabet& StartAlphabet() {
-  static const Alphabet alphabet = [] {
-    random_source::Seed(1);
-    Alphabet built;
-    built.Build();
-    return built;
-  }();
-  return alphabet;
-}
+using test_support::StartAlphabet;
 
 // A model with a preset and a pattern word, ready to generate.
 SeriesModel PresetModel(int N, std::vector<int> letters) {

@@ -1,0 +1,116 @@
+// The estimation operations of the series model: placing the current word, and finding the
+// dictionary word that explains the observation best.
+#include <algorithm>
+#include <memory>
+#include <new>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "estimation/known_count.h"
+#include "estimation/pattern_division.h"
+#include "estimation/tables.h"
+#include "model/series_model.h"
+
+namespace tesselo {
+namespace {
+
+// Runs an estimation step, turning a failed allocation into the estimation's own error.
+template <typename Step>
+auto WithinMemory(Step step) {
+  try {
+    return step();
+  } catch (const std::bad_alloc&) {
+    throw EstimationMemoryError();
+  }
+}
+
+std::span<const int> Observation(const SeriesModel& m) {
+  return std::span<const int>(m.observable.samples).first(std::max(m.N, 0));
+}
+
+std::span<const int> LettersOf(const Word& word) {
+  return std::span<const int>(word.letters).subspan(1, std::max(word.length, 0));
+}
+
+// The best placement of `word` by one programme, whose tables are checked against the
+// budget, together with the letter costs of `costBytes`, before they are built.
+template <typename Placer>
+Placement PlaceWith(const SeriesModel& m, const Word& word, Int64 costBytes,
+                    const auto& makeCosts) {
+  const Placer placer(m, word);
+  CheckMemoryBudget(TotalBytes({costBytes, placer.TableBytes()}));
+  return placer.Place(makeCosts());
+}
+
+template <typename Placer>
+Int64 PlaceCurrentWord(SeriesModel& m, const Alphabet& alphabet) {
+  return WithinMemory([&] {
+    const Word& word = *m.word;
+    Placement placement = PlaceWith<Placer>(
+        m, word, LetterCosts::Bytes(m.N, m.q, word.length),
+        [&] { return LetterCosts(alphabet, Observation(m), m.q, LettersOf(word)); });
+    const Cost cost = placement.cost;
+    m.estimation = EstimatedSequence(m.N, std::move(placement), alphabet, word);
+    return cost;
+  });
+}
+
+}  // namespace
+
+Int64 SeriesModel::PlaceKnownCount(const Alphabet& alphabet) {
+  return PlaceCurrentWord<KnownCountPlacer>(*this, alphabet);
+}
+
+Int64 SeriesModel::DividePattern(const Alphabet& alphabet) {
+  return PlaceCurrentWord<PatternDivider>(*this, alphabet);
+}
+
+int SeriesModel::FindWord(const Alphabet& alphabet, int known) {
+  return WithinMemory([&] {
+    // Words longer than the greatest count, or in the known mode than the count itself,
+    // cannot be placed.
+    const int mostLetters = known ? std::min(M, M_max) : M_max;
+    std::vector<int> candidates;
+    std::vector<int> letters;
+    for (int i = 1; i <= words->count; ++i) {
+      const Word& candidate = words->words[i];
+      if (candidate.length > mostLetters) continue;
+      candidates.push_back(i);
+      const auto its = LettersOf(candidate);
+      letters.insert(letters.end(), its.begin(), its.end());
+    }
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+    const Int64 costBytes = LetterCosts::Bytes(N, q, static_cast<Int64>(letters.size()));
+    CheckMemoryBudget(costBytes);
+    const LetterCosts costs(alphabet, Observation(*this), q, letters);
+    auto sharedCosts = [&costs]() -> const LetterCosts& { return costs; };
+
+    Placement best;
+    int bestWord = 0;
+    for (int i : candidates) {
+      const Word& candidate = words->words[i];
+      Placement placement =
+          known ? PlaceWith<KnownCountPlacer>(*this, candidate, costBytes, sharedCosts)
+                : PlaceWith<PatternDivider>(*this, candidate, costBytes, sharedCosts);
+      if (placement.cost < best.cost) {
+        best = std::move(placement);
+        bestWord = i;
+      }
+    }
+
+    // Nothing is committed until everything that can fail has been done.
+    const Word none;
+    FragmentSequence found = EstimatedSequence(N, std::move(best), alphabet,
+                                               bestWord != 0 ? words->words[bestWord] : none);
+    std::unique_ptr<Word> pattern = PatNum >= 1 && PatNum <= words->count
+                                        ? std::make_unique<Word>(words->words[PatNum])
+                                        : nullptr;
+    estimation = std::move(found);
+    if (pattern) word = std::move(pattern);
+    return bestWord;
+  });
+}
+
+}  // namespace tesselo
