@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "support/experiment_setup.h"
-#include "support/literal_estimation.h"
 #include "estimation/tables.h"
 #include "model/int_math.h"
 #include "model/series_model.h"
+#include "support/experiment_setup.h"
+#include "support/literal_estimation.h"
 
 namespace tesselo {
 namespace {
@@ -188,6 +188,27 @@ TEST(FindWord, NoWordThatFitsLeavesAnEmptyEstimation) {
     EXPECT_EQ(m.estimation.length, m.N);
     EXPECT_EQ(m.estimation.samples, std::vector<int>(m.N, 0));
     EXPECT_EQ(m.word->length, 6);
+  }
+}
+
+TEST(FindWord, WithoutNoiseThePatternAndItsLayoutAreRecoveredExactly) {
+  // Without noise the hidden sequence itself is the only placement of least cost, so both
+  // counting modes must find the pattern, its starts and its series ends.
+  const std::vector<Letters> dictionary = {{5, 18, 21}, {3, 11, 16}, {3, 16}, {9}, {12, 4, 12, 7}};
+  for (int N : {200, 600, 1200}) {
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+      const int pattern = 1 + static_cast<int>(seed) % 5;
+      SeriesModel m = Experiment(SeriesBounds::Preset(N), dictionary, pattern, seed, 0);
+      ASSERT_EQ(m.observable.length, m.N);
+      for (int known : {1, 0}) {
+        SCOPED_TRACE(::testing::Message() << "N " << N << ", seed " << seed << ", known " << known);
+        EXPECT_EQ(m.FindWord(StartAlphabet(), known), pattern);
+        EXPECT_EQ(m.estimation.count, m.M);
+        EXPECT_EQ(Entries(m.estimation.starts, m.M), Entries(m.unobservable.starts, m.M));
+        EXPECT_EQ(m.estimation.seriesEnds, m.unobservable.seriesEnds);
+        EXPECT_EQ(m.estimation.samples, m.unobservable.samples);
+      }
+    }
   }
 }
 
