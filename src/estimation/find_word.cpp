@@ -1,6 +1,7 @@
 // The estimation operations of the series model: placing the current word, and finding the
 // dictionary word that explains the observation best.
 #include <algorithm>
+#include <cassert>
 #include <memory>
 #include <new>
 #include <span>
@@ -25,7 +26,9 @@ auto WithinMemory(Step step) {
   }
 }
 
+// The observed samples x[0..N-1]; the estimation runs on a fresh observation of N samples.
 std::span<const int> Observation(const SeriesModel& m) {
+  assert(m.observable.samples.size() >= static_cast<std::size_t>(std::max(m.N, 0)));
   return std::span<const int>(m.observable.samples).first(std::max(m.N, 0));
 }
 

@@ -152,6 +152,15 @@ TEST(PlaceKnownCount, ACountWithNoAdmissibleStartsFindsNothing) {
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), expected);
     EXPECT_EQ(m.estimation.count, 0);
     EXPECT_EQ(m.estimation.samples, std::vector<int>(m.N, 0));
+
+    // Such a word can never be the found one.
+    m.words = std::make_unique<WordList>();
+    m.words->count = 1;
+    m.words->words = {Word{}, *m.word};
+    m.PatNum = 1;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(m.FindWord(alphabet, 1), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), expected);
   }
 }
 
