@@ -36,23 +36,36 @@ std::span<const int> LettersOf(const Word& word) {
   return std::span<const int>(word.letters).subspan(1, std::max(word.length, 0));
 }
 
+// The costs of the given letters (each counted once) over the observation, checked against
+// the budget before they are computed; `bytes` receives their size.
+LetterCosts CostsOfLetters(const SeriesModel& m, const Alphabet& alphabet, std::vector<int> letters,
+                           Int64& bytes) {
+  std::sort(letters.begin(), letters.end());
+  letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+  bytes = LetterCosts::Bytes(m.N, m.q, static_cast<Int64>(letters.size()));
+  CheckMemoryBudget(bytes);
+  return LetterCosts(alphabet, Observation(m), m.q, letters);
+}
+
 // The best placement of `word` by one programme, whose tables are checked against the
 // budget, together with the letter costs of `costBytes`, before they are built.
 template <typename Placer>
-Placement PlaceWith(const SeriesModel& m, const Word& word, Int64 costBytes,
-                    const auto& makeCosts) {
+Placement PlaceWith(const SeriesModel& m, const Word& word, const LetterCosts& costs,
+                    Int64 costBytes) {
   const Placer placer(m, word);
   CheckMemoryBudget(TotalBytes({costBytes, placer.TableBytes()}));
-  return placer.Place(makeCosts());
+  return placer.Place(costs);
 }
 
 template <typename Placer>
 Int64 PlaceCurrentWord(SeriesModel& m, const Alphabet& alphabet) {
   return WithinMemory([&] {
     const Word& word = *m.word;
-    Placement placement = PlaceWith<Placer>(
-        m, word, LetterCosts::Bytes(m.N, m.q, word.length),
-        [&] { return LetterCosts(alphabet, Observation(m), m.q, LettersOf(word)); });
+    Int64 costBytes = 0;
+    const auto letters = LettersOf(word);
+    const LetterCosts costs =
+        CostsOfLetters(m, alphabet, {letters.begin(), letters.end()}, costBytes);
+    Placement placement = PlaceWith<Placer>(m, word, costs, costBytes);
     const Cost cost = placement.cost;
     m.estimation = EstimatedSequence(m.N, std::move(placement), alphabet, word);
     return cost;
@@ -83,20 +96,15 @@ int SeriesModel::FindWord(const Alphabet& alphabet, int known) {
       const auto its = LettersOf(candidate);
       letters.insert(letters.end(), its.begin(), its.end());
     }
-    std::sort(letters.begin(), letters.end());
-    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
-    const Int64 costBytes = LetterCosts::Bytes(N, q, static_cast<Int64>(letters.size()));
-    CheckMemoryBudget(costBytes);
-    const LetterCosts costs(alphabet, Observation(*this), q, letters);
-    auto sharedCosts = [&costs]() -> const LetterCosts& { return costs; };
+    Int64 costBytes = 0;
+    const LetterCosts costs = CostsOfLetters(*this, alphabet, std::move(letters), costBytes);
 
     Placement best;
     int bestWord = 0;
     for (int i : candidates) {
       const Word& candidate = words->words[i];
-      Placement placement =
-          known ? PlaceWith<KnownCountPlacer>(*this, candidate, costBytes, sharedCosts)
-                : PlaceWith<PatternDivider>(*this, candidate, costBytes, sharedCosts);
+      Placement placement = known ? PlaceWith<KnownCountPlacer>(*this, candidate, costs, costBytes)
+                                  : PlaceWith<PatternDivider>(*this, candidate, costs, costBytes);
       if (placement.cost < best.cost) {
         best = std::move(placement);
         bestWord = i;

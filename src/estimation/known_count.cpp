@@ -105,7 +105,8 @@ Placement KnownCountPlacer::Place(const LetterCosts& costs) const {
   Tables t(*this);
   const Stage& first = stages_[1];
   const std::span<const Cost> firstLetter = costs.Of(word_.letters[1]);
-  for (int p = first.left; p <= first.right; ++p) t.Column(t.current, 1, first)[p] = firstLetter[p];
+  const std::span<Cost> firstColumn = t.Column(t.current, 1, first);
+  for (int p = first.left; p <= first.right; ++p) firstColumn[p] = firstLetter[p];
   for (int k = 2; k <= M_; ++k) {
     std::swap(t.before, t.current);
     PlaceFragment(k, costs, t);

@@ -63,7 +63,7 @@ TEST(MinOverAdmissible2D, SkipsInadmissibleStartsAndUnreachableEntries) {
   EXPECT_EQ(arg, -1);
 }
 
-// A first-minimum scan skipping unreachable entries, the sliding minimum's specification.
+// A first-minimum scan skipping unreachable entries: what the sliding minimum must give.
 std::pair<Cost, int> ScanWindow(const std::vector<Cost>& column, int lo, int hi) {
   Cost best = X;
   int arg = -1;
