@@ -82,7 +82,7 @@ Int64 SeriesModel::DividePattern(const Alphabet& alphabet) {
   return PlaceCurrentWord<PatternDivider>(*this, alphabet);
 }
 
-int SeriesModel::FindWord(const Alphabet& alphabet, int known) {
+int SeriesModel::FindWord(const Alphabet& alphabet, int known, WordCosts* costs) {
   return WithinMemory([&] {
     // Words longer than the greatest count, or in the known mode than the count itself,
     // cannot be placed.
@@ -97,14 +97,18 @@ int SeriesModel::FindWord(const Alphabet& alphabet, int known) {
       letters.insert(letters.end(), its.begin(), its.end());
     }
     Int64 costBytes = 0;
-    const LetterCosts costs = CostsOfLetters(*this, alphabet, std::move(letters), costBytes);
+    const LetterCosts letterCosts =
+        CostsOfLetters(*this, alphabet, std::move(letters), costBytes);
 
     Placement best;
     int bestWord = 0;
+    WordCosts wordCosts(words->count + 1);
     for (int i : candidates) {
       const Word& candidate = words->words[i];
-      Placement placement = known ? PlaceWith<KnownCountPlacer>(*this, candidate, costs, costBytes)
-                                  : PlaceWith<PatternDivider>(*this, candidate, costs, costBytes);
+      Placement placement =
+          known ? PlaceWith<KnownCountPlacer>(*this, candidate, letterCosts, costBytes)
+                : PlaceWith<PatternDivider>(*this, candidate, letterCosts, costBytes);
+      wordCosts[i] = placement.cost;
       if (placement.cost < best.cost) {
         best = std::move(placement);
         bestWord = i;
@@ -120,6 +124,7 @@ int SeriesModel::FindWord(const Alphabet& alphabet, int known) {
                                         : nullptr;
     estimation = std::move(found);
     if (pattern) word = std::move(pattern);
+    if (costs) *costs = std::move(wordCosts);
     return bestWord;
   });
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "model/alphabet.h"
 #include "model/int_math.h"
@@ -77,12 +79,16 @@ struct SeriesModel {
   // writes the placement to `estimation` and returns its cost.
   Int64 DividePattern(const Alphabet& alphabet);
 
+  // The cost each word's placement came to, at [w] for word w (entry 0 unused); no value
+  // for a word that was not placed.
+  using WordCosts = std::vector<std::optional<Int64>>;
+
   // Places every word of `words` that can fit (with exactly M fragments when `known` is 1,
   // any number when 0) and returns the number of the one of least cost, the earlier on
-  // equal costs; `estimation` receives its placement. Returns 0, and leaves `estimation`
-  // with no fragment, when no word fits. The pattern word (PatNum) is the current word
-  // afterwards.
-  int FindWord(const Alphabet& alphabet, int known);
+  // equal costs; `estimation` receives its placement, and `costs`, when given, every
+  // word's cost. Returns 0, and leaves `estimation` with no fragment, when no word fits.
+  // The pattern word (PatNum) is the current word afterwards.
+  int FindWord(const Alphabet& alphabet, int known, WordCosts* costs = nullptr);
 };
 
 // The one model of the process.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "model/int_math.h"
 #include "model/series_model.h"
@@ -31,6 +33,34 @@ bool IsAdmissible(const StartBounds& s, Int64 p) {
   const bool front = (p - s.aMinus) / s.tMin >= (p - s.aPlus + s.tMax - 1) / s.tMax;
   const bool back = (s.b - p) / s.tMin >= (s.bMinus - p + s.tMax - 1) / s.tMax;
   return front && back;
+}
+
+using Interval = std::pair<Int64, Int64>;
+
+// The least number of steps after which the ranges reached by successive steps of
+// T_min..T_max overlap or touch, when the first range is `width` positions wide (they stay
+// so from there on, as each range is wider than the one before); none when they never do.
+std::optional<Int64> StepsUntilContiguous(Int64 width, Int64 tMin, Int64 tMax) {
+  const Int64 shortfall = tMin - width;  // the gap between the first two ranges, plus one
+  if (shortfall <= 0) return 0;
+  if (tMax == tMin) return std::nullopt;
+  return (shortfall + (tMax - tMin) - 1) / (tMax - tMin);
+}
+
+// Positions p..q in A-..B that are all admissible: from p on every position is reached
+// from the first-start window, up to q every position leads into the last-start window.
+// Nothing when no such stretch is known; only for well-formed bounds.
+std::optional<Interval> AdmissibleThroughout(const StartBounds& s) {
+  if (s.tMin < 1 || s.tMax < s.tMin || s.aPlus < s.aMinus || s.b < s.bMinus) return std::nullopt;
+  const std::optional<Int64> forward = StepsUntilContiguous(s.aPlus - s.aMinus + 1, s.tMin, s.tMax);
+  const std::optional<Int64> backward = StepsUntilContiguous(s.b - s.bMinus + 1, s.tMin, s.tMax);
+  if (!forward || !backward) return std::nullopt;
+  const Int64 span = s.b - s.aMinus;  // no stretch starts or ends beyond it
+  if (*forward > span / s.tMin || *backward > span / s.tMin) return std::nullopt;
+  const Int64 from = s.aMinus + *forward * s.tMin;
+  const Int64 to = s.b - *backward * s.tMin;
+  if (from > to) return std::nullopt;
+  return Interval{from, to};
 }
 
 // The least start a second (or any later) fragment can have: the left end of OmegaFree(2).
@@ -91,10 +121,20 @@ bool SeriesModel::IsAdmissibleStart(int p) const {
 
 int SeriesModel::CountAdmissibleStarts(int a0, int a1, int b0, int b1, int t0, int t1) {
   const StartBounds bounds{a0, a1, b0, b1, t0, t1};
-  Int64 admissible = 0;
-  for (Int64 p = a0; p <= b1; ++p) admissible += IsAdmissible(bounds, p) ? 1 : 0;
-  if (admissible == 0) return 0;
-  return admissible == Int64{b1} - a0 + 1 ? 1 : 2;
+  const std::optional<Interval> surelyAdmissible = AdmissibleThroughout(bounds);
+  bool someAdmissible = false;
+  bool someNot = false;
+  // The verdict is known once both kinds have been seen.
+  for (Int64 p = a0; p <= b1 && !(someAdmissible && someNot); ++p) {
+    if (surelyAdmissible && p == surelyAdmissible->first) {
+      someAdmissible = true;
+      p = surelyAdmissible->second;
+      continue;
+    }
+    (IsAdmissible(bounds, p) ? someAdmissible : someNot) = true;
+  }
+  if (!someAdmissible) return 0;
+  return someNot ? 2 : 1;
 }
 
 }  // namespace tesselo

@@ -36,6 +36,9 @@ void ExpectSamePlacement(const FragmentSequence& fast, const Placement& literal,
 void ExpectFastMatchesLiteral(SeriesModel& m) {
   const Alphabet& alphabet = StartAlphabet();
   ASSERT_EQ(m.observable.length, m.N) << "the generator found no layout";
+  // Every word's literal cost, for the unknown [0] and the known [1] count.
+  SeriesModel::WordCosts literalCosts[2] = {SeriesModel::WordCosts(m.words->count + 1),
+                                            SeriesModel::WordCosts(m.words->count + 1)};
   for (int i = 1; i <= m.words->count; ++i) {
     const Word& word = m.words->words[i];
     SCOPED_TRACE(::testing::Message()
@@ -45,15 +48,19 @@ void ExpectFastMatchesLiteral(SeriesModel& m) {
     const Placement divided = literal::DividePattern(m, word, alphabet);
     EXPECT_EQ(m.DividePattern(alphabet), divided.cost);
     ExpectSamePlacement(m.estimation, divided, word.length);
+    literalCosts[0][i] = divided.cost;
     if (word.length > m.M) continue;
     const Placement placed = literal::PlaceKnownCount(m, word, alphabet);
     EXPECT_EQ(m.PlaceKnownCount(alphabet), placed.cost);
     ExpectSamePlacement(m.estimation, placed, word.length);
+    literalCosts[1][i] = placed.cost;
   }
   for (int known : {1, 0}) {
     SCOPED_TRACE(known ? "known count" : "unknown count");
     const literal::FoundWord expected = literal::FindWord(m, alphabet, known);
-    EXPECT_EQ(m.FindWord(alphabet, known), expected.number);
+    SeriesModel::WordCosts costs;
+    EXPECT_EQ(m.FindWord(alphabet, known, &costs), expected.number);
+    EXPECT_EQ(costs, literalCosts[known]);
     const int L = expected.number ? m.words->words[expected.number].length : 0;
     ExpectSamePlacement(m.estimation, expected.placement, L);
     EXPECT_EQ(m.word->letters, m.words->words[m.PatNum].letters);

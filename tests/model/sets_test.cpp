@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <random>
 #include <utility>
@@ -100,6 +101,8 @@ TEST(CountAdmissibleStarts, ClassifiesTheBounds) {
       {0, 115, 1065, 1180, 40, 135, 1},
       {0, 0, 60, 70, 40, 45, 0},  // reachable: 40..45, 80..90, ... none in 60..70
       {0, 10, 100, 180, 40, 50, 2},
+      {0, 115, INT_MAX - 200, INT_MAX, 40, 135, 1},  // every one of 2^31 positions
+      {0, 0, INT_MAX - 200, INT_MAX, 40, 135, 2},
   };
   for (const Case& c : cases)
     EXPECT_EQ(SeriesModel::CountAdmissibleStarts(c.a0, c.a1, c.b0, c.b1, c.t0, c.t1), c.expected)
