@@ -101,6 +101,15 @@ def main():
     for name, value in zip(("M", "starts", "seriesEnds", "unobservable", "noise", "observable",
                             "next draw"), run):
         print(f"seed 12345, word 3 11 16, sigma 60, {name}:", value)
+    fragments, whole = noise_to_signal(run[1], run[3], run[4])
+    print("seed 12345, word 3 11 16, sigma 60, NSR: %f, All NSR: %f" % (fragments, whole))
+
+def noise_to_signal(starts, hidden, noise, q=20):
+    """The noise-to-signal energy ratios inside the fragments and over the whole sequence."""
+    inside = [i for i in range(len(hidden)) if any(0 <= i - s < q for s in starts)]
+    energy = lambda samples, where: sum(samples[i] ** 2 for i in where)
+    return (energy(noise, inside) / energy(hidden, inside),
+            energy(noise, range(len(noise))) / energy(hidden, range(len(hidden))))
 
 if __name__ == "__main__":
     main()
