@@ -87,7 +87,7 @@ struct RawOptions {
   std::optional<int> pattern;
   std::string noise = "0";
   std::string params = "200";
-  std::string custom;
+  std::optional<std::string> custom;
   std::string count = "known";
   std::optional<std::uint32_t> seed;
   int trials = 1;
@@ -134,7 +134,7 @@ ExperimentOptions Interpret(const RawOptions& raw) {
   options.pattern = raw.pattern;
   options.noiseLevels = NoiseLevels(raw.noise);
   options.paramsChoice = raw.params + " (Standard)";
-  if (!raw.custom.empty()) options.custom = CustomBounds(raw.custom);
+  if (raw.custom) options.custom = CustomBounds(*raw.custom);
   options.known = raw.count == "known" ? 1 : 0;
   options.seed = raw.seed ? *raw.seed : static_cast<std::uint32_t>(std::time(nullptr));
   options.trials = raw.trials;

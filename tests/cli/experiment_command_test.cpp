@@ -77,6 +77,7 @@ TEST(ExperimentCommand, BadCommandLinesNameTheOptionAndPrintNothing) {
       {{"--params", "300"}, "--params"},
       {{"--params", "600", "--custom", "115,65,180,40,135"}, "--"},
       {{"--custom", "115,65,180"}, "--custom"},
+      {{"--custom", ""}, "--custom"},
       {{"--custom", "a,b,c,d,e"}, "--custom"},
       {{"--count", "maybe"}, "--count"},
       {{"--seed", "-1"}, "--seed"},
