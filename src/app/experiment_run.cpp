@@ -25,14 +25,16 @@ void CopyDictionary(SeriesModel& model, const DicTable& dictionary) {
   }
 }
 
-// What the generation of one experiment changes, kept aside until its estimation succeeds.
-struct Generated {
+// The last experiment's count and sequences, kept aside while a new one is generated so
+// that they can come back if its estimation fails (the estimate itself is only replaced
+// when the estimation succeeds).
+struct LastExperiment {
   int M = 0;
   FragmentSequence unobservable;
   Sequence observable;
   Sequence noise;
 
-  static Generated TakeFrom(SeriesModel& model) {
+  static LastExperiment TakeFrom(SeriesModel& model) {
     return {model.M, std::move(model.unobservable), std::move(model.observable),
             std::move(model.noise)};
   }
@@ -52,9 +54,9 @@ Int64 GenerationBytes(const SeriesModel& model) {
 }
 
 // Generates and observes a series for the pattern, then finds the word. When memory runs
-// short the last experiment's sequences and estimate are put back and false is returned.
+// short the last experiment is put back and false is returned.
 bool GenerateAndEstimate(SeriesModel& model, int known, ExperimentOutcome& outcome) {
-  Generated previous = Generated::TakeFrom(model);
+  LastExperiment previous = LastExperiment::TakeFrom(model);
   try {
     CheckMemoryBudget(GenerationBytes(model));
     model.Generate(*model.alphabet);
