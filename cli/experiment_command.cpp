@@ -23,19 +23,14 @@ struct Refused {
 };
 
 // The dictionary as typed into the desktop program: each word finished, then the pattern
-// chosen by its number.
+// chosen by its number (a number with no word is kept, and the run refuses it).
 DicTable TypedDictionary(const ExperimentOptions& options) {
   DicTable dictionary;
   for (const std::vector<int>& word : options.words)
     for (std::size_t j = 0; j < word.size(); ++j)
       dictionary.AddLetter(word[j], j + 1 == word.size());
-  if (options.pattern) dictionary.SetPatNum(*options.pattern);
+  if (options.pattern) dictionary.ChoosePattern(*options.pattern);
   return dictionary;
-}
-
-// The length of the named pattern word, 0 without one.
-int PatternLength(const DicTable& dictionary) {
-  return dictionary.HasPattern() ? dictionary.Words[dictionary.PatNum].Len : 0;
 }
 
 // One press of "Create": with a single word and no pattern, word 1 becomes the pattern.
@@ -94,8 +89,8 @@ int RunExperimentCommand(int argc, const char* const* argv, std::ostream& out, s
   ResetToStartState(Model());
   DicTable dictionary = TypedDictionary(options);
   if (options.custom) {
-    const auto refused = CheckSeriesParameters(*options.custom, Model().A_minus, Model().q,
-                                               PatternLength(dictionary));
+    const auto refused =
+        CheckSeriesParameters(*options.custom, Model().A_minus, Model().q, dictionary.PatLen);
     if (refused) {
       error << *refused << "\n";
       return kBadCommandLine;

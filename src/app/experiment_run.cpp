@@ -11,6 +11,10 @@
 namespace tesselo {
 namespace {
 
+std::span<const int> LettersOf(const DicWord& word) {
+  return std::span<const int>(word.Letters).subspan(1, word.Len);
+}
+
 // The model's copy of the dictionary: words 1..NWords; the current word left unfilled.
 void CopyDictionary(SeriesModel& model, const DicTable& dictionary) {
   model.words = std::make_unique<WordList>();
@@ -19,10 +23,7 @@ void CopyDictionary(SeriesModel& model, const DicTable& dictionary) {
   list.count = dictionary.NWords;
   list.maxLength = dictionary.MaxLen;
   list.words.resize(dictionary.NWords + 1);
-  for (int w = 1; w <= dictionary.NWords; ++w) {
-    const DicWord& source = dictionary.Words[w];
-    list.words[w].Assign(std::span<const int>(source.Letters).subspan(1, source.Len));
-  }
+  for (int w = 1; w <= dictionary.NWords; ++w) list.words[w].Assign(LettersOf(dictionary.Words[w]));
 }
 
 // The last experiment's count and sequences, kept aside while a new one is generated so
@@ -103,7 +104,7 @@ ExperimentOutcome RunExperiment(DicTable& dictionary, int known, int NoiseLevel,
   model.PatNum = dictionary.PatNum;
   const DicWord& pattern = dictionary.Words[dictionary.PatNum];
   if (pattern.Len > model.M_max) return refuse(refusal::kPatternTooLong);
-  model.word->Assign(std::span<const int>(pattern.Letters).subspan(1, pattern.Len));
+  model.word->Assign(LettersOf(pattern));
 
   if (!GenerateAndEstimate(model, known, outcome)) return refuse(refusal::kOutOfMemory);
   dictionary.CloseWord();
