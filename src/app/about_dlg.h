@@ -1,0 +1,12 @@
+#pragma once
+#include <QDialog>
+
+namespace tesselo {
+
+// The About box: the application's icon, its name and version, and an "OK" button.
+class CAboutDlg : public QDialog {
+ public:
+  explicit CAboutDlg(QWidget* parent);
+};
+
+}  // namespace tesselo
