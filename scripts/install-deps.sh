@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev googletest libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev fonts-dejavu-core
   libcli11-dev nlohmann-json3-dev
 )
 

@@ -11,6 +11,8 @@ namespace tesselo {
 // Dictionary". It lives inside the container window at the top right of the main frame.
 // Enter and Escape leave it as it is.
 class rDataDlg : public QWidget {
+  Q_OBJECT
+
  public:
   // Stores itself as the main frame's panel and creates its controls from the template
   // (135, 134, 132 or 130) as a visible child of `parent`, at its top-left corner.

@@ -42,8 +42,11 @@ QWidget* CreateControl(QWidget& dialog, const ControlTemplate& control) {
       box->setCompleter(nullptr);                 // nor are they completed from it
       return box;
     }
-    case ControlKind::kLabel:
-      return new QLabel(text, &dialog);
+    case ControlKind::kLabel: {
+      auto* label = new QLabel(text, &dialog);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // static text starts at its corner
+      return label;
+    }
     case ControlKind::kGroupBox:
       return new QGroupBox(text, &dialog);
     case ControlKind::kRadioButton:

@@ -17,6 +17,8 @@ class CShowDicWnd;
 // The main window: the menu, and a client area with the drawing windows in a left column
 // and the control panel, with the statistics window under it, in a right column.
 class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
  public:
   // `screen` is the size of the screen the frame covers; the control panel's layout is
   // chosen against it.
@@ -57,6 +59,8 @@ class CMainFrame : public QMainWindow {
 
 // The frame class start-up creates.
 class CMainFrame_Tes : public CMainFrame {
+  Q_OBJECT
+
  public:
   explicit CMainFrame_Tes(QSize screen) : CMainFrame(screen) {}
 };

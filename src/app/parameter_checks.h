@@ -14,6 +14,8 @@ struct SeriesParameters {
   int A_plus = 0;
   int B_minus = 0;
   int B = 0;
+
+  friend bool operator==(const SeriesParameters&, const SeriesParameters&) = default;
 };
 
 // The parameters dialog's messages, one per check, in the order the checks run.

@@ -8,6 +8,8 @@ namespace tesselo {
 // It opens on the model's values after applying the preset the control panel names, and
 // stores edited values only when they pass every check.
 class ParamDlg : public QDialog {
+  Q_OBJECT
+
  public:
   explicit ParamDlg(QWidget* parent);
 

@@ -10,6 +10,8 @@ class CMainFrame;
 // The application: start-up creates the main frame over the whole screen; the About
 // command is the application's own.
 class CTesseloApp : public QApplication {
+  Q_OBJECT
+
  public:
   CTesseloApp(int& argc, char** argv);
   ~CTesseloApp() override;

@@ -5,6 +5,8 @@ namespace tesselo {
 
 // The alphabet window: the 21 letters as a grid of waveforms, clicked to type words.
 class CAlphWnd : public CMyWnd {
+  Q_OBJECT
+
  public:
   CAlphWnd(QWidget* parent, int childId) : CMyWnd(parent, childId) {}
 

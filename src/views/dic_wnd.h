@@ -7,6 +7,8 @@ namespace tesselo {
 // The dictionary window: the words typed so far, one row each, the pattern in bold blue.
 // It holds the dictionary itself.
 class CDicWnd : public CMyWnd {
+  Q_OBJECT
+
  public:
   CDicWnd(QWidget* parent, int childId);
 

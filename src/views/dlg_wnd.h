@@ -7,6 +7,8 @@ namespace tesselo {
 // remembers whether the series parameters come from a standard preset (1) or were set by
 // hand in the series parameters dialog (0).
 class CDlgWnd : public CMyWnd {
+  Q_OBJECT
+
  public:
   CDlgWnd(QWidget* parent, int childId) : CMyWnd(parent, childId) {}
 

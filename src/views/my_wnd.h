@@ -8,6 +8,8 @@ namespace tesselo {
 // The frame shared by the program's five child windows: a sizing border around a client
 // area. Each window paints its client area in logical coordinates of its own.
 class CMyWnd : public QFrame {
+  Q_OBJECT
+
  public:
   static constexpr int kSizingBorder = 4;  // pixels on each side of the client area
 

@@ -6,6 +6,8 @@ namespace tesselo {
 // The dictionary statistics window: the dictionary with the found word marked, and the
 // noise-to-signal ratios of the last experiment.
 class CShowDicWnd : public CMyWnd {
+  Q_OBJECT
+
  public:
   CShowDicWnd(QWidget* parent, int childId) : CMyWnd(parent, childId) {}
 
