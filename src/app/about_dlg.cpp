@@ -26,8 +26,7 @@ const DialogTemplate& Template100() {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Tesselo"));
   const auto controls = CreateDialogControls(*this, Template100());
-  connect(qobject_cast<QAbstractButton*>(controls.at(1)), &QAbstractButton::clicked, this,
-          &QDialog::accept);
+  connect(controls.As<QAbstractButton>(1), &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace tesselo

@@ -30,9 +30,9 @@ rDataDlg::rDataDlg(int templateId, QWidget* parent) : QWidget(parent), templateI
   MainFrame->Panel = this;
   controls_ = CreateDialogControls(*this, PanelTemplate(templateId));
   using namespace params_choice;
-  qobject_cast<QComboBox*>(GetDlgItem(panel_ids::kNoiseLevel))
+  controls_.As<QComboBox>(panel_ids::kNoiseLevel)
       ->addItems({"0", "30", "60", "90", "120", "150", "180", "210"});
-  qobject_cast<QComboBox*>(GetDlgItem(panel_ids::kParameters))
+  controls_.As<QComboBox>(panel_ids::kParameters)
       ->addItems({Utf8(kPreset200), Utf8(kPreset600), Utf8(kPreset1200), Utf8(kAnother)});
   EnableButton(panel_ids::kSetDictionary, false);
   ConnectCommands();
@@ -43,11 +43,6 @@ rDataDlg::rDataDlg(int templateId, QWidget* parent) : QWidget(parent), templateI
 
 rDataDlg::~rDataDlg() {
   if (MainFrame != nullptr && MainFrame->Panel == this) MainFrame->Panel = nullptr;
-}
-
-QWidget* rDataDlg::GetDlgItem(int id) const {
-  const auto found = controls_.find(id);
-  return found == controls_.end() ? nullptr : found->second;
 }
 
 QRect rDataDlg::ScreenRect() const { return {mapToGlobal(QPoint(0, 0)), size()}; }
@@ -62,14 +57,13 @@ void rDataDlg::ConnectCommands() {
       {panel_ids::kNextWord, &rDataDlg::OnNextWord},
   };
   for (const auto& [id, handler] : commands)
-    connect(qobject_cast<QAbstractButton*>(GetDlgItem(id)), &QAbstractButton::clicked, this,
-            handler);
+    connect(controls_.As<QAbstractButton>(id), &QAbstractButton::clicked, this, handler);
 }
 
 void rDataDlg::OnInitDialog() {
   NoiseLevel = 0;
   ParamsChoice = Utf8(params_choice::kPreset200);
-  qobject_cast<QAbstractButton*>(GetDlgItem(panel_ids::kKnown))->setChecked(true);
+  controls_.As<QAbstractButton>(panel_ids::kKnown)->setChecked(true);
   // The main frame has just set the derived bounds with the same values.
   SeriesModel& model = Model();
   model.N = 200;
@@ -89,9 +83,7 @@ bool rDataDlg::UpdateData(bool saveAndValidate) {
 
 void rDataDlg::EnableButton(int id, bool enabled) { GetDlgItem(id)->setEnabled(enabled); }
 
-bool rDataDlg::IsChecked(int id) const {
-  return qobject_cast<QAbstractButton*>(GetDlgItem(id))->isChecked();
-}
+bool rDataDlg::IsChecked(int id) const { return controls_.As<QAbstractButton>(id)->isChecked(); }
 
 void rDataDlg::OnCreateSeries() {
   Dictionary().DefaultSinglePattern();

@@ -2,7 +2,8 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <map>
+
+#include "app/dialog_template.h"
 
 namespace tesselo {
 
@@ -27,7 +28,7 @@ class rDataDlg : public QWidget {
   bool UpdateData(bool saveAndValidate);
 
   // The control with this identifier, null for none.
-  QWidget* GetDlgItem(int id) const;
+  QWidget* GetDlgItem(int id) const { return controls_.Item(id); }
   int TemplateId() const { return templateId_; }
   // The panel's outer rectangle in screen coordinates.
   QRect ScreenRect() const;
@@ -48,7 +49,7 @@ class rDataDlg : public QWidget {
   bool IsChecked(int id) const;
 
   int templateId_;
-  std::map<int, QWidget*> controls_;
+  DialogControls controls_;
 };
 
 }  // namespace tesselo

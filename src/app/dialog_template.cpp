@@ -92,17 +92,21 @@ QRect MapDialogRect(const DialogRect& rect, QSize baseUnits) {
   return {left, top, right - left, bottom - top};
 }
 
-std::map<int, QWidget*> CreateDialogControls(QWidget& dialog,
-                                             const DialogTemplate& dialogTemplate) {
+QWidget* DialogControls::Item(int id) const {
+  const auto found = byId_.find(id);
+  return found == byId_.end() ? nullptr : found->second;
+}
+
+DialogControls CreateDialogControls(QWidget& dialog, const DialogTemplate& dialogTemplate) {
   dialog.setFont(DialogFont());
   const QSize baseUnits = DialogBaseUnits(dialog.font());
   dialog.setFixedSize(
       MapDialogRect({0, 0, dialogTemplate.width, dialogTemplate.height}, baseUnits).size());
-  std::map<int, QWidget*> addressable;
+  DialogControls addressable;
   for (const ControlTemplate& control : dialogTemplate.controls) {
     QWidget* widget = CreateControl(dialog, control);
     widget->setGeometry(ControlGeometry(*widget, control, baseUnits));
-    if (control.id != kStaticId) addressable[control.id] = widget;
+    if (control.id != kStaticId) addressable.Add(control.id, widget);
   }
   return addressable;
 }

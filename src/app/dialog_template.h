@@ -2,11 +2,10 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 #include <map>
 #include <string_view>
 #include <vector>
-
-class QWidget;
 
 namespace tesselo {
 
@@ -58,8 +57,23 @@ QSize DialogBaseUnits(const QFont& font);
 // Dialog units to pixels; each corner is converted on its own, rounding to the nearest pixel.
 QRect MapDialogRect(const DialogRect& rect, QSize baseUnits);
 
+// A dialog's addressable controls, by identifier.
+class DialogControls {
+ public:
+  // The control with this identifier, null for none.
+  QWidget* Item(int id) const;
+  template <typename Control>
+  Control* As(int id) const {
+    return qobject_cast<Control*>(Item(id));
+  }
+  void Add(int id, QWidget* control) { byId_[id] = control; }
+
+ private:
+  std::map<int, QWidget*> byId_;
+};
+
 // Gives `dialog` the template's font and client size and creates its controls, in the
-// template's order, as its children. Returns the addressable controls by identifier.
-std::map<int, QWidget*> CreateDialogControls(QWidget& dialog, const DialogTemplate& dialogTemplate);
+// template's order, as its children.
+DialogControls CreateDialogControls(QWidget& dialog, const DialogTemplate& dialogTemplate);
 
 }  // namespace tesselo

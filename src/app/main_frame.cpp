@@ -27,7 +27,7 @@ constexpr char kFrameTitle[] =
 // The frame's client area; every size change lays the child windows out again.
 class ClientArea : public QWidget {
  public:
-  ClientArea(CMainFrame& frame) : QWidget(&frame), frame_(frame) {}
+  explicit ClientArea(CMainFrame& frame) : QWidget(&frame), frame_(frame) {}
 
  private:
   void resizeEvent(QResizeEvent* event) override {
@@ -36,8 +36,9 @@ class ClientArea : public QWidget {
   CMainFrame& frame_;
 };
 
-// The menu's items and the commands they send; an empty text is a separator.
-enum class ItemAction { kNone, kGeneric, kExit, kAbout };
+// The menu's items and the commands they send. Items that no handler serves are shown
+// disabled; an empty text is a separator.
+enum class ItemAction { kNoHandler, kNoEffect, kExit, kAbout };
 struct MenuItem {
   const char* text;
   int command;
@@ -48,30 +49,32 @@ struct Menu {
   std::vector<MenuItem> items;
 };
 
+constexpr MenuItem kSeparator{"", 0, ItemAction::kNoHandler};
+
 const std::vector<Menu>& MenuResource() {
   static const std::vector<Menu> menus = {
       {"&File",
-       {{"&New\tCtrl+N", 57600, ItemAction::kNone},
-        {"&Open...\tCtrl+O", 57601, ItemAction::kNone},
-        {"&Save\tCtrl+S", 57603, ItemAction::kNone},
-        {"Save &As...", 57604, ItemAction::kNone},
-        {"", 0, ItemAction::kNone},
-        {"&Print...\tCtrl+P", 57607, ItemAction::kNone},
-        {"Print Pre&view", 57609, ItemAction::kNone},
-        {"P&rint Setup...", 57606, ItemAction::kNone},
-        {"", 0, ItemAction::kNone},
-        {"Recent File", 57616, ItemAction::kNone},
-        {"", 0, ItemAction::kNone},
+       {{"&New\tCtrl+N", 57600, ItemAction::kNoHandler},
+        {"&Open...\tCtrl+O", 57601, ItemAction::kNoHandler},
+        {"&Save\tCtrl+S", 57603, ItemAction::kNoHandler},
+        {"Save &As...", 57604, ItemAction::kNoHandler},
+        kSeparator,
+        {"&Print...\tCtrl+P", 57607, ItemAction::kNoHandler},
+        {"Print Pre&view", 57609, ItemAction::kNoHandler},
+        {"P&rint Setup...", 57606, ItemAction::kNoHandler},
+        kSeparator,
+        {"Recent File", 57616, ItemAction::kNoHandler},
+        kSeparator,
         {"E&xit", 57665, ItemAction::kExit}}},
       {"&Edit",
-       {{"&Undo\tCtrl+Z", 57643, ItemAction::kNone},
-        {"", 0, ItemAction::kNone},
-        {"Cu&t\tCtrl+X", 57635, ItemAction::kNone},
-        {"&Copy\tCtrl+C", 57634, ItemAction::kNone},
-        {"&Paste\tCtrl+V", 57637, ItemAction::kNone}}},
-      // The frame handles these two generically, but it has no tool bar and no status bar.
+       {{"&Undo\tCtrl+Z", 57643, ItemAction::kNoHandler},
+        kSeparator,
+        {"Cu&t\tCtrl+X", 57635, ItemAction::kNoHandler},
+        {"&Copy\tCtrl+C", 57634, ItemAction::kNoHandler},
+        {"&Paste\tCtrl+V", 57637, ItemAction::kNoHandler}}},
+      // The frame serves these two, but it has no tool bar and no status bar to show.
       {"&View",
-       {{"&Toolbar", 59392, ItemAction::kGeneric}, {"&Status Bar", 59393, ItemAction::kGeneric}}},
+       {{"&Toolbar", 59392, ItemAction::kNoEffect}, {"&Status Bar", 59393, ItemAction::kNoEffect}}},
       {"&Help", {{"&About Tesselo...", 57664, ItemAction::kAbout}}},
   };
   return menus;
@@ -121,7 +124,7 @@ void CMainFrame::CreateMenu() {
       }
       QAction* action = popup->addAction(QString::fromUtf8(item.text));
       action->setData(item.command);
-      action->setEnabled(item.action != ItemAction::kNone);
+      action->setEnabled(item.action != ItemAction::kNoHandler);
       if (item.action == ItemAction::kExit) exitAction_ = action;
       if (item.action == ItemAction::kAbout) aboutAction_ = action;
     }

@@ -16,34 +16,24 @@ namespace tesselo {
 
 namespace {
 
-namespace ids {
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kA_plus = 1013;
-constexpr int kB_minus = 1019;
-constexpr int kB = 1020;
-constexpr int kT_min = 1021;
-constexpr int kT_max = 1022;
-}  // namespace ids
-
 const DialogTemplate& Template131() {
   using enum ControlKind;
   static const DialogTemplate dialogTemplate{
       131,
       119,
       168,
-      {{ids::kA_plus, kEdit, "", {48, 11, 40, 14}},
+      {{param_ids::kA_plus, kEdit, "", {48, 11, 40, 14}},
        {kStaticId, kLabel, "A+", {20, 14, 10, 8}},
        {kStaticId, kLabel, "B-", {20, 33, 8, 8}},
        {kStaticId, kLabel, "B", {20, 54, 8, 8}},
-       {ids::kB_minus, kEdit, "", {47, 30, 40, 14}},
-       {ids::kB, kEdit, "", {47, 50, 40, 14}},
-       {ids::kT_min, kEdit, "", {48, 69, 40, 14}},
+       {param_ids::kB_minus, kEdit, "", {47, 30, 40, 14}},
+       {param_ids::kB, kEdit, "", {47, 50, 40, 14}},
+       {param_ids::kT_min, kEdit, "", {48, 69, 40, 14}},
        {kStaticId, kLabel, "T_min", {18, 73, 22, 8}},
-       {ids::kT_max, kEdit, "", {48, 89, 40, 14}},
+       {param_ids::kT_max, kEdit, "", {48, 89, 40, 14}},
        {kStaticId, kLabel, "T_max", {19, 92, 23, 8}},
-       {ids::kOk, kDefaultButton, "Ok", {31, 111, 50, 14}},
-       {ids::kCancel, kPushButton, "Cancel", {30, 134, 50, 14}}}};
+       {param_ids::kOk, kDefaultButton, "Ok", {31, 111, 50, 14}},
+       {param_ids::kCancel, kPushButton, "Cancel", {30, 134, 50, 14}}}};
   return dialogTemplate;
 }
 
@@ -52,15 +42,10 @@ const DialogTemplate& Template131() {
 ParamDlg::ParamDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Series Parametres"));
   controls_ = CreateDialogControls(*this, Template131());
-  connect(qobject_cast<QAbstractButton*>(GetDlgItem(ids::kOk)), &QAbstractButton::clicked, this,
+  connect(controls_.As<QAbstractButton>(param_ids::kOk), &QAbstractButton::clicked, this,
           &ParamDlg::OnOK);
-  connect(qobject_cast<QAbstractButton*>(GetDlgItem(ids::kCancel)), &QAbstractButton::clicked, this,
+  connect(controls_.As<QAbstractButton>(param_ids::kCancel), &QAbstractButton::clicked, this,
           &QDialog::reject);
-}
-
-QWidget* ParamDlg::GetDlgItem(int id) const {
-  const auto found = controls_.find(id);
-  return found == controls_.end() ? nullptr : found->second;
 }
 
 int ParamDlg::DoModal() {
@@ -83,11 +68,11 @@ void ParamDlg::OnInitDialog() {
 
 bool ParamDlg::DoDataExchange(bool saveAndValidate) {
   return DataExchange(saveAndValidate)
-      .Int(GetDlgItem(ids::kT_min), T_min)
-      .Int(GetDlgItem(ids::kT_max), T_max)
-      .Int(GetDlgItem(ids::kA_plus), A_plus)
-      .Int(GetDlgItem(ids::kB_minus), B_minus)
-      .Int(GetDlgItem(ids::kB), B)
+      .Int(GetDlgItem(param_ids::kT_min), T_min)
+      .Int(GetDlgItem(param_ids::kT_max), T_max)
+      .Int(GetDlgItem(param_ids::kA_plus), A_plus)
+      .Int(GetDlgItem(param_ids::kB_minus), B_minus)
+      .Int(GetDlgItem(param_ids::kB), B)
       .Succeeded();
 }
 

@@ -1,8 +1,20 @@
 #pragma once
 #include <QDialog>
-#include <map>
+
+#include "app/dialog_template.h"
 
 namespace tesselo {
+
+// The control identifiers of the series parameters dialog.
+namespace param_ids {
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+inline constexpr int kA_plus = 1013;
+inline constexpr int kB_minus = 1019;
+inline constexpr int kB = 1020;
+inline constexpr int kT_min = 1021;
+inline constexpr int kT_max = 1022;
+}  // namespace param_ids
 
 // The series parameters dialog: the researcher's own bounds T_min, T_max, A+, B- and B.
 // It opens on the model's values after applying the preset the control panel names, and
@@ -23,7 +35,7 @@ class ParamDlg : public QDialog {
 
   // Initialises the dialog from the model and runs it modally; returns its result.
   int DoModal();
-  QWidget* GetDlgItem(int id) const;
+  QWidget* GetDlgItem(int id) const { return controls_.Item(id); }
   // "Ok": checks the edited values and stores them when they pass.
   void OnOK();
 
@@ -31,7 +43,7 @@ class ParamDlg : public QDialog {
   void OnInitDialog();
   bool DoDataExchange(bool saveAndValidate);
 
-  std::map<int, QWidget*> controls_;
+  DialogControls controls_;
 };
 
 }  // namespace tesselo

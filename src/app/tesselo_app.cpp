@@ -48,6 +48,7 @@ bool CTesseloApp::InitInstance(QSize screen) {
   connect(frame->AboutAction(), &QAction::triggered, this, &CTesseloApp::OnAppAbout);
   frame->move(0, 0);
   frame->resize(screen);
+  frame->setWindowState(Qt::WindowMaximized);
   frame->show();
   return true;
 }

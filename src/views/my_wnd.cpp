@@ -5,8 +5,10 @@
 namespace tesselo {
 
 CMyWnd::CMyWnd(QWidget* parent, int childId) : QFrame(parent), childId_(childId) {
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
-  setLineWidth(kSizingBorder);
+  // A raised edge on either side of a band: 1 + 2 + 1 pixels.
+  setFrameStyle(QFrame::Box | QFrame::Raised);
+  setLineWidth(1);
+  setMidLineWidth(kSizingBorder - 2);
   setGeometry(0, 0, 0, 0);
   show();
 }

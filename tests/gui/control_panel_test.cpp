@@ -296,7 +296,8 @@ TEST_F(ControlPanelTest, ShowParamsAppliesThePresetEvenWhenCancelled) {
   SetText(kParameters, "600 (Standard)");
   std::vector<QString> shown;
   test_support::WhenModal<ParamDlg>([&shown](ParamDlg& dialog) {
-    for (const int id : {1021, 1022, 1013, 1019, 1020})
+    for (const int id : {param_ids::kT_min, param_ids::kT_max, param_ids::kA_plus,
+                         param_ids::kB_minus, param_ids::kB})
       shown.push_back(qobject_cast<QLineEdit*>(dialog.GetDlgItem(id))->text());
     dialog.reject();
   });
@@ -314,9 +315,9 @@ TEST_F(ControlPanelTest, ShowParamsAppliesThePresetEvenWhenCancelled) {
 TEST_F(ControlPanelTest, AcceptedCustomBoundsShowAsAnotherAndDriveTheNextRun) {
   TypeWords({kWord3_11_16});
   test_support::WhenModal<ParamDlg>([](ParamDlg& dialog) {
-    qobject_cast<QLineEdit*>(dialog.GetDlgItem(1020))->setText("280");
-    qobject_cast<QLineEdit*>(dialog.GetDlgItem(1019))->setText("150");
-    QTest::mouseClick(dialog.GetDlgItem(1), Qt::LeftButton);
+    qobject_cast<QLineEdit*>(dialog.GetDlgItem(param_ids::kB))->setText("280");
+    qobject_cast<QLineEdit*>(dialog.GetDlgItem(param_ids::kB_minus))->setText("150");
+    QTest::mouseClick(dialog.GetDlgItem(param_ids::kOk), Qt::LeftButton);
   });
   Click(kShowParams);
   EXPECT_TRUE(messages.Messages().isEmpty());

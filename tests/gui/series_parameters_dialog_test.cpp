@@ -17,10 +17,10 @@ namespace {
 
 using test_support::ProgramTest;
 
+using namespace param_ids;
+
 // The edits, in the order the dialog exchanges them.
-constexpr int kT_min = 1021, kT_max = 1022, kA_plus = 1013, kB_minus = 1019, kB = 1020;
 constexpr int kEdits[] = {kT_min, kT_max, kA_plus, kB_minus, kB};
-constexpr int kOk = 1;
 
 class SeriesParametersDialogTest : public ProgramTest {
  protected:
