@@ -26,9 +26,7 @@ struct Refused {
 // chosen by its number (a number with no word is kept, and the run refuses it).
 DicTable TypedDictionary(const ExperimentOptions& options) {
   DicTable dictionary;
-  for (const std::vector<int>& word : options.words)
-    for (std::size_t j = 0; j < word.size(); ++j)
-      dictionary.AddLetter(word[j], j + 1 == word.size());
+  for (const std::vector<int>& word : options.words) dictionary.AddWord(word);
   if (options.pattern) dictionary.ChoosePattern(*options.pattern);
   return dictionary;
 }

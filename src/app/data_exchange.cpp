@@ -8,6 +8,9 @@
 
 namespace tesselo {
 
+namespace {
+
+// The text of an edit field or of an editable combo box, and how to set it.
 QString ControlText(const QWidget* control) {
   if (const auto* box = qobject_cast<const QComboBox*>(control)) return box->currentText();
   if (const auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
@@ -18,6 +21,8 @@ void SetControlText(QWidget* control, const QString& text) {
   if (auto* box = qobject_cast<QComboBox*>(control)) box->setEditText(text);
   if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(text);
 }
+
+}  // namespace
 
 DataExchange& DataExchange::Int(QWidget* control, int& member) {
   if (failed_) return *this;
@@ -34,9 +39,9 @@ DataExchange& DataExchange::Int(QWidget* control, int& member) {
   return *this;
 }
 
-DataExchange& DataExchange::MinMax(const int& member, int min, int max) {
+DataExchange& DataExchange::MinMax(int value, int min, int max) {
   if (failed_ || !save_) return *this;
-  if (member < min || member > max)
+  if (value < min || value > max)
     Fail(QString::fromUtf8(exchange_prompts::kIntegerRange).arg(min).arg(max));
   return *this;
 }

@@ -11,10 +11,6 @@ inline constexpr char kInteger[] = "Please enter an integer.";
 inline constexpr char kIntegerRange[] = "Please enter an integer between %1 and %2.";
 }  // namespace exchange_prompts
 
-// The text of an edit field or of an editable combo box, and how to set it.
-QString ControlText(const QWidget* control);
-void SetControlText(QWidget* control, const QString& text);
-
 // One exchange between a dialog's controls and its members, in either direction. Saving
 // reads each control into its member and checks it; the first failure shows its prompt,
 // gives the control the focus and turns the steps after it into no-ops, so the members
@@ -24,8 +20,9 @@ class DataExchange {
   explicit DataExchange(bool saveAndValidate) : save_(saveAndValidate) {}
 
   DataExchange& Int(QWidget* control, int& member);
-  // Checks the member that was just read; the value stays stored even when out of range.
-  DataExchange& MinMax(const int& member, int min, int max);
+  // Checks the value that was just read into a member; it stays stored even when out of
+  // range.
+  DataExchange& MinMax(int value, int min, int max);
   DataExchange& Text(QWidget* control, QString& member);
 
   bool Succeeded() const { return !failed_; }

@@ -25,6 +25,13 @@ bool DicTable::AddLetter(int letter, bool finish) {
   return true;
 }
 
+bool DicTable::AddWord(std::span<const int> letters) {
+  bool taken = true;
+  for (std::size_t j = 0; j < letters.size(); ++j)
+    taken &= AddLetter(letters[j], j + 1 == letters.size());
+  return taken;
+}
+
 // With an empty dictionary the last row is row 0, whose length 0 becomes MinLen.
 void DicTable::TakeMinLenOfLastWord() { MinLen = std::min(MinLen, Words[NWords].Len); }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <span>
 #include <utility>
 
 namespace tesselo {
@@ -38,6 +39,9 @@ struct DicTable {
   // closes the word. Refused, leaving the table as it was, when the open word already has
   // 99 letters or a new word would be the 100th. Returns whether the letter was taken.
   bool AddLetter(int letter, bool finish);
+  // Types a whole word, the last letter finishing it, as clicks with Shift on the last one
+  // would. Returns whether every letter was taken.
+  bool AddWord(std::span<const int> letters);
   void FinishWord();
   void NextWord();
   void CloseWord() { WordOpen = 0; }

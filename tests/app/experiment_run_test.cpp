@@ -32,9 +32,7 @@ class ExperimentRun : public ::testing::Test {
   // Types the words into a fresh dictionary, each finished, and chooses the pattern (0: none).
   void Type(const std::vector<Letters>& words, int pattern) {
     dictionary = DicTable{};
-    for (const Letters& word : words)
-      for (std::size_t j = 0; j < word.size(); ++j)
-        dictionary.AddLetter(word[j], j + 1 == word.size());
+    for (const Letters& word : words) dictionary.AddWord(word);
     if (pattern) dictionary.ChoosePattern(pattern);
   }
 

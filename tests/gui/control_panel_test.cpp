@@ -160,9 +160,7 @@ TEST_F(ControlPanelTest, TheCheckedRadioButtonTellsTheRunWhetherTheCountIsKnown)
     const int found = MainFrame->ShowDicWnd->FoundWord;
 
     DicTable replayed;
-    for (const auto& word : words)
-      for (std::size_t j = 0; j < word.size(); ++j)
-        replayed.AddLetter(word[j], j + 1 == word.size());
+    for (const auto& word : words) replayed.AddWord(word);
     replayed.ChoosePattern(2);
     ResetToStartState(Model());
     random_source::Seed(31);

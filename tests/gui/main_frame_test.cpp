@@ -15,7 +15,6 @@
 #include "app/about_dlg.h"
 #include "app/dialog_template.h"
 #include "app/panel_templates.h"
-#include "app/tesselo_app.h"
 #include "gui/program_fixture.h"
 #include "model/random_source.h"
 #include "support/experiment_setup.h"
@@ -70,10 +69,8 @@ TEST_F(MainFrameTest, ThePanelKeptIsTheOnlyOneAndSitsAtTheContainersCorner) {
 // The alphabet is built before the result window seeds the random source with the time,
 // from the source's initial state; the parameters are the 200 preset's.
 TEST(MainFrameStartUp, AlphabetComesFromTheInitialStateAndTheResultWindowSeedsWithTheTime) {
-  random_source::Seed(1);
-  Model() = SeriesModel{};
   const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-  static_cast<CTesseloApp*>(QApplication::instance())->InitInstance(test_support::kScreen1280x1024);
+  test_support::StartProgram(test_support::kScreen1280x1024);
   const auto after = static_cast<std::uint32_t>(std::time(nullptr));
   const int draw = random_source::Draw();
 
@@ -134,9 +131,7 @@ TEST(MainFrameTemplateChoice, TakesTheLargestPanelFittingAQuarterWidthAndHalfHei
   };
   for (const TemplateChoice& c : cases) {
     SCOPED_TRACE(c.name);
-    random_source::Seed(1);
-    Model() = SeriesModel{};
-    static_cast<CTesseloApp*>(QApplication::instance())->InitInstance(c.screen);
+    test_support::StartProgram(c.screen);
     EXPECT_EQ(MainFrame->Panel->TemplateId(), c.expected);
     EXPECT_EQ(MainFrame->PanelRect.size(), PanelPixels(c.expected));
     EXPECT_EQ(MainFrame->findChildren<rDataDlg*>().size(), 1);

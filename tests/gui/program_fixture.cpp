@@ -11,11 +11,10 @@
 
 namespace tesselo::test_support {
 
-void ProgramTest::StartProgram(QSize screen) {
+void StartProgram(QSize screen) {
   random_source::Seed(1);
   Model() = SeriesModel{};
   static_cast<CTesseloApp*>(QApplication::instance())->InitInstance(screen);
-  ASSERT_NE(MainFrame, nullptr);
 }
 
 QAbstractButton* ProgramTest::Button(int id) const {
@@ -33,9 +32,7 @@ void ProgramTest::Click(int id) const {
 
 void ProgramTest::TypeWords(const std::vector<std::vector<int>>& words) const {
   DicTable& dictionary = MainFrame->DicWnd->dictionary;
-  for (const std::vector<int>& word : words)
-    for (std::size_t j = 0; j < word.size(); ++j)
-      dictionary.AddLetter(word[j], j + 1 == word.size());
+  for (const std::vector<int>& word : words) dictionary.AddWord(word);
 }
 
 }  // namespace tesselo::test_support

@@ -24,14 +24,18 @@ namespace tesselo::test_support {
 
 inline constexpr QSize kScreen1280x1024{1280, 1024};
 
-// The program started as at a fresh process start (model empty, random source in its
-// initial state) on a screen of the given size, its messages collected instead of shown.
+// Starts the program as at a fresh process start (model empty, random source in its initial
+// state) on a screen of the given size; MainFrame is the new frame.
+void StartProgram(QSize screen);
+
+// The program started on a 1280 x 1024 screen, its messages collected instead of shown.
 class ProgramTest : public ::testing::Test {
  protected:
-  void SetUp() override { StartProgram(kScreen1280x1024); }
+  void SetUp() override {
+    StartProgram(kScreen1280x1024);
+    ASSERT_NE(MainFrame, nullptr);
+  }
   void TearDown() override { delete MainFrame; }
-
-  void StartProgram(QSize screen);
 
   rDataDlg& Panel() const { return *MainFrame->Panel; }
   QAbstractButton* Button(int id) const;

@@ -68,6 +68,23 @@ TEST_F(DictionaryTest, ShiftClickOnEmptyDictionaryMakesAFinishedWord) {
   EXPECT_EQ(dic.MaxLen, 1);
 }
 
+// A whole word typed at once ends finished, after an open word as well; a refused letter
+// is reported.
+TEST_F(DictionaryTest, AddWordTypesAFinishedWord) {
+  dic.AddLetter(7, false);
+  EXPECT_TRUE(dic.AddWord(std::vector<int>{3, 11, 16}));
+  EXPECT_EQ(dic.NWords, 1);
+  EXPECT_EQ(LettersOf(1), (std::vector<int>{7, 3, 11, 16}));
+  EXPECT_EQ(dic.WordOpen, 0);
+  EXPECT_EQ(dic.MinLen, 4);
+  EXPECT_TRUE(dic.AddWord(std::vector<int>{2}));
+  EXPECT_EQ(LettersOf(2), (std::vector<int>{2}));
+  EXPECT_EQ(dic.MinLen, 1);
+  EXPECT_EQ(dic.WordOpen, 0);
+  EXPECT_FALSE(dic.AddWord(std::vector<int>(100, 5))) << "the 100th letter is refused";
+  EXPECT_EQ(dic.Words[3].Len, 99);
+}
+
 TEST_F(DictionaryTest, FinishAndNextWord) {
   dic.NextWord();  // on an empty dictionary: row 0 has length 0
   EXPECT_EQ(dic.MinLen, 0);
