@@ -1,8 +1,10 @@
 #include "views/drawing.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <QString>
 #include <algorithm>
 #include <cmath>
 
@@ -79,6 +81,21 @@ void DrawWord(QPainter& dc, const DicWord& word, int row, bool isPattern) {
       DrawLetter(dc, word.Letters[j], left, lower + shift, left + kLetterBoxWidth,
                  lower + kLetterBoxHeight + shift, 0, Qt::SolidLine, 1, 0, 0, 255);
   }
+}
+
+void DrawDictionary(QPainter& dc, const DicTable& dictionary) {
+  for (int w = 1; w <= dictionary.NWords; ++w)
+    if (w != dictionary.PatNum) DrawWord(dc, dictionary.Words[w], w, false);
+  if (dictionary.HasPattern())
+    DrawWord(dc, dictionary.Words[dictionary.PatNum], dictionary.PatNum, true);
+}
+
+void DrawTextAt(QPainter& dc, QPointF logical, const QString& text) {
+  const QPointF topLeft = dc.combinedTransform().map(logical);
+  dc.save();
+  dc.resetTransform();
+  dc.drawText(topLeft + QPointF(0, QFontMetrics(dc.font()).ascent()), text);
+  dc.restore();
 }
 
 }  // namespace tesselo

@@ -1,12 +1,16 @@
 #pragma once
 #include <QColor>
 #include <QPen>
+#include <QPointF>
 #include <Qt>
+
+class QString;
 
 class QPainter;
 
 namespace tesselo {
 
+struct DicTable;
 struct DicWord;
 
 // The colours the drawing windows share.
@@ -39,5 +43,13 @@ void DrawLetter(QPainter& dc, int letter, int left, int lower, int right, int up
 // Draws a dictionary word as row `row` (from 1) of unframed letter boxes: black, or as the
 // pattern in blue, five times over shifted by +2, -2, +1, -1 and 0 units so it looks bold.
 void DrawWord(QPainter& dc, const DicWord& word, int row, bool isPattern);
+
+// Draws every word of the dictionary as its own row, word 1 at the bottom: the ordinary
+// words first, the pattern (if any) last so that it lies on top.
+void DrawDictionary(QPainter& dc, const DicTable& dictionary);
+
+// Writes a text upright in the painter's font at its own size, whatever the mapping, with
+// its top-left corner at the logical point.
+void DrawTextAt(QPainter& dc, QPointF logical, const QString& text);
 
 }  // namespace tesselo

@@ -20,6 +20,8 @@ class CMyWnd : public QFrame {
   QSize ClientSize() const { return contentsRect().size(); }
   // A widget position as a client-area position.
   QPoint ClientPoint(QPoint widgetPosition) const;
+  // Whether a widget position lies in the client area rather than on the sizing border.
+  bool InClient(QPoint widgetPosition) const { return contentsRect().contains(widgetPosition); }
 
  protected:
   // Paints the client area; the painter is clipped to it and still in widget pixels.
