@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QEvent>
 #include <QImage>
 
 #include "app/panel_templates.h"
@@ -17,6 +18,19 @@ namespace {
 
 using test_support::ClientPicture;
 using test_support::CountPixels;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ private:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
 
 class StatisticsWindowTest : public test_support::ProgramTest {
  protected:
@@ -86,6 +100,26 @@ TEST_F(StatisticsWindowTest, TheFoundWordLiesOnGreyAndThePatternIsBlue) {
             CountPixels(picture, patternRow, colours::kPattern));
   EXPECT_GT(CountPixels(picture, QRect(0, 200, 400, 200), colours::kInk), 100) << "words 1, 2";
   EXPECT_GT(CountPixels(picture, QRect(0, 0, 400, 85), colours::kInk), 50) << "the figures";
+}
+
+// Removing the last word repaints the statistics window as well as the dictionary window;
+// typing a letter only the dictionary window.
+TEST_F(StatisticsWindowTest, RemovingAWordRepaintsItTypingALetterDoesNot) {
+  TypeWords({{1}, {2}});
+  Dictionary().ChoosePattern(1);
+  Click(panel_ids::kCreate);
+  ASSERT_TRUE(Window().isVisible());
+  QApplication::processEvents();
+  const PaintCounter statistics(&Window());
+  const PaintCounter dictionary(MainFrame->DicWnd);
+  Dictionary().AddLetter(5, false);
+  QApplication::processEvents();
+  EXPECT_EQ(statistics.paints, 0);
+  MainFrame->DicWnd->show();  // as in the dictionary view, to see its repaints
+  Dictionary().RemoveLastWord();
+  QApplication::processEvents();
+  EXPECT_EQ(statistics.paints, 1);
+  EXPECT_GE(dictionary.paints, 1);
 }
 
 // Figures and words alike need a word: an empty dictionary leaves the window white.
