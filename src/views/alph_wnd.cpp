@@ -31,8 +31,8 @@ void CAlphWnd::PaintClient(QPainter& painter) {
       const int left = kLetterBoxWidth * c;
       const int lower = gridTop - kLetterBoxHeight * (r + 1);
       const bool hot = letter == HotLetter;
-      DrawLetter(painter, letter, left, lower, left + kLetterBoxWidth, lower + kLetterBoxHeight,
-                 1, Qt::SolidLine, hot ? 3 : 1, 0, 0, hot ? 255 : 0);
+      DrawLetter(painter, letter, left, lower, left + kLetterBoxWidth, lower + kLetterBoxHeight, 1,
+                 Qt::SolidLine, hot ? 3 : 1, 0, 0, hot ? 255 : 0);
     }
   }
 }

@@ -4,9 +4,8 @@
 #include <QPointF>
 #include <Qt>
 
-class QString;
-
 class QPainter;
+class QString;
 
 namespace tesselo {
 

@@ -73,8 +73,8 @@ void OutlineSeries(QPainter& dc, const std::vector<SeriesSpan>& spans, StripeRan
 // The first N samples (fewer if the sequence is shorter), from a vertical stroke at x = m
 // between the baseline and the first value.
 void DrawCurve(QPainter& dc, const Sequence& sequence, int N, int baseline) {
-  const std::size_t count = std::min(static_cast<std::size_t>(std::max(N, 0)),
-                                     sequence.samples.size());
+  const std::size_t count =
+      std::min(static_cast<std::size_t>(std::max(N, 0)), sequence.samples.size());
   QPolygonF curve;
   curve.reserve(static_cast<qsizetype>(count) + 1);
   curve << QPointF(kMargin, baseline);
@@ -91,7 +91,7 @@ int RecordedCount(const FragmentSequence& sequence) {
 void DrawStartLabels(QPainter& dc, const FragmentSequence& sequence, int baseline) {
   for (int k = 1; k <= RecordedCount(sequence); ++k) {
     const int start = sequence.starts[k];
-    DrawTextAt(dc, {X(start) - kLabelShift, double(baseline - kLabelDrop)}, QString::number(start));
+    DrawTextAt(dc, QPointF(X(start) - kLabelShift, baseline - kLabelDrop), QString::number(start));
   }
 }
 
@@ -123,8 +123,7 @@ void DrawAdmissibleTicks(QPainter& dc, const SeriesModel& model) {
 
 // The number of letters of word w of the model's copy of the dictionary; 0 for no word.
 int WordLength(const SeriesModel& model, int w) {
-  if (model.words == nullptr || w < 1 || w >= static_cast<int>(model.words->words.size()))
-    return 0;
+  if (model.words == nullptr || w < 1 || w >= static_cast<int>(model.words->words.size())) return 0;
   return model.words->words[w].length;
 }
 

@@ -47,7 +47,7 @@ void CShowDicWnd::PaintClient(QPainter& painter) {
   painter.setPen(colours::kInk);
   const QStringList figures = Figures(Model());
   for (qsizetype line = 0; line < figures.size(); ++line)
-    DrawTextAt(painter, {5, double(wordsTop + kFigureHeights[line])}, figures[line]);
+    DrawTextAt(painter, QPointF(5, wordsTop + kFigureHeights[line]), figures[line]);
 }
 
 // Rows are measured against the whole window's height, its sizing border included, from the

@@ -29,9 +29,9 @@ TEST(SeriesSpans, EachSeriesRunsFromThePreviousOnesEndToTheEndOfItsLastFragment)
       {3, {{0, 30}, {30, 140}, {140, 190}}},
       {2, {{0, 30}, {30, 140}}},
       {1, {{0, 30}}},
-      {0, {{0, 30}}},                               // series 1 is always drawn
-      {-9999, {{0, 30}}},                           // an unfilled word
-      {5, {{0, 30}, {30, 140}, {140, 190}}},        // no more series than recorded
+      {0, {{0, 30}}},                         // series 1 is always drawn
+      {-9999, {{0, 30}}},                     // an unfilled word
+      {5, {{0, 30}, {30, 140}, {140, 190}}},  // no more series than recorded
   };
   for (const auto& c : cases) EXPECT_EQ(SeriesSpans(sequence, c.L, 20), c.spans) << c.L;
 }
