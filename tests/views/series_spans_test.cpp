@@ -7,9 +7,10 @@
 #include "model/sequence.h"
 
 namespace tesselo {
-namespace {
 
 void PrintTo(const SeriesSpan& span, std::ostream* os) { *os << span.from << ".." << span.to; }
+
+namespace {
 
 // Fragments at 10, 60, 120 and 170 of q = 20, in series of fragments 1, 2-3 and 4.
 FragmentSequence FourFragmentsInThreeSeries() {
