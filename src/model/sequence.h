@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <vector>
 
 namespace tesselo {
@@ -29,6 +30,10 @@ struct FragmentSequence : Sequence {
   int count = 0;
   std::vector<int> starts;
   std::vector<int> seriesEnds;
+
+  // The fragments 1..RecordedCount() have a start: `count`, or fewer when a sequence left
+  // from an earlier experiment records fewer starts.
+  int RecordedCount() const { return std::min(count, static_cast<int>(starts.size()) - 1); }
 
   // Draws the number of fragments for a word of L letters into model.M, then the starts.
   // Returns false, drawing nothing, when no admissible count exists.

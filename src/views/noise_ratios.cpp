@@ -33,8 +33,7 @@ NoiseRatios NoiseToSignal(const FragmentSequence& unobservable, const Sequence& 
                           int q) {
   const int n = std::min(
       {N, static_cast<int>(unobservable.samples.size()), static_cast<int>(noise.samples.size())});
-  // Fragments 1..count with a recorded start.
-  const int count = std::min(unobservable.count, static_cast<int>(unobservable.starts.size()) - 1);
+  const int count = unobservable.RecordedCount();
   Energies all;
   Energies fragments;
   int fragment = 0;  // the last fragment begun, 0 before the first

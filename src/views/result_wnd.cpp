@@ -83,13 +83,8 @@ void DrawCurve(QPainter& dc, const Sequence& sequence, int N, int baseline) {
   dc.drawPolyline(curve);
 }
 
-// Fragments 1..count with a recorded start.
-int RecordedCount(const FragmentSequence& sequence) {
-  return std::min(sequence.count, static_cast<int>(sequence.starts.size()) - 1);
-}
-
 void DrawStartLabels(QPainter& dc, const FragmentSequence& sequence, int baseline) {
-  for (int k = 1; k <= RecordedCount(sequence); ++k) {
+  for (int k = 1; k <= sequence.RecordedCount(); ++k) {
     const int start = sequence.starts[k];
     DrawTextAt(dc, QPointF(X(start) - kLabelShift, baseline - kLabelDrop), QString::number(start));
   }
@@ -97,7 +92,7 @@ void DrawStartLabels(QPainter& dc, const FragmentSequence& sequence, int baselin
 
 // Dotted boxes over the estimation band where the true fragments lie.
 void OutlineTrueFragments(QPainter& dc, const FragmentSequence& unobservable, int q) {
-  for (int k = 1; k <= RecordedCount(unobservable); ++k) {
+  for (int k = 1; k <= unobservable.RecordedCount(); ++k) {
     const Int64 start = unobservable.starts[k];
     dc.drawPolyline(ClosedRectangle(X(start), 50, X(start + q), 250));
   }
